@@ -1,0 +1,5 @@
+#include "clock.h"
+
+DateTime SystemClock::currentDateTime() const {
+    return DateTime::fromQDateTime(QDateTime::currentDateTime());
+}

@@ -1,0 +1,97 @@
+#include "record_store.h"
+
+#include "split_text.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kCellSeparator = QByteArrayLiteral("---");
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+
+} // namespace
+
+QString programDirectory() { return QCoreApplication::applicationDirPath(); }
+
+QString storePath() { return programDirectory() + QDir::separator() + u"lq.vx"_s; }
+
+namespace {
+
+SpecimenRecord parseRegisterLine(const QByteArray& line) {
+    // A line with fewer than six fields keeps its row: the missing cells stay empty,
+    // so a row saved with an empty due date comes back as it was saved.
+    SpecimenRecord record;
+    const QList<QByteArray> fields = splitText(line, kCellSeparator);
+    const qsizetype used = std::min<qsizetype>(fields.size(), kColumnCount);
+    for (qsizetype column = 0; column < used; ++column)
+        record[column] = fields[column];
+    return record;
+}
+
+} // namespace
+
+bool saveRegister(const QString& path, const RecordTable& table) {
+    QByteArray bytes;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < kColumnCount; ++column) {
+            if (column > 0)
+                bytes += kCellSeparator;
+            bytes += table.cellText(row, column);
+        }
+        bytes += kLineEnd;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes);
+    return file.commit();
+}
+
+bool loadRegister(const QString& path, RecordTable& table) {
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    const qsizetype zero = text.indexOf('\0');
+    if (zero >= 0)
+        text.truncate(zero);
+
+    std::vector<SpecimenRecord> records;
+    for (const QByteArray& line : splitText(text, kLineEnd)) {
+        // An empty line stands for no row.
+        if (!line.isEmpty())
+            records.push_back(parseRegisterLine(line));
+    }
+    table.appendRows(std::move(records));
+    return true;
+}
+
+StoreProblem cellStoreProblem(int column, const QByteArray& text) {
+    if (text.contains('\r') || text.contains('\n'))
+        return StoreProblem::LineBreak;
+    if (text.contains(kCellSeparator))
+        return StoreProblem::Separator;
+    // A dash at the end of any cell but the last joins the separator after it.
+    if (column < DueDate && text.endsWith('-'))
+        return StoreProblem::TrailingDash;
+    return StoreProblem::None;
+}
+
+StoreProblem recordStoreProblem(const SpecimenRecord& record) {
+    for (int column = 0; column < kColumnCount; ++column) {
+        if (const StoreProblem problem = cellStoreProblem(column, record[column]);
+            problem != StoreProblem::None)
+            return problem;
+    }
+    return StoreProblem::None;
+}

@@ -1,0 +1,28 @@
+#include "split_text.h"
+
+#include <cstring>
+
+QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator) {
+    QList<QByteArray> pieces;
+    const char* const data = text.constData();
+    const qsizetype size = text.size();
+    const qsizetype sepSize = separator.size();
+    qsizetype pieceStart = 0;
+    qsizetype scan = 0;
+    while (size - scan >= sepSize) {
+        if (std::memcmp(data + scan, separator.constData(), sepSize) == 0) {
+            pieces.append(text.sliced(pieceStart, scan - pieceStart));
+            scan += sepSize;
+            pieceStart = scan;
+        } else if (static_cast<unsigned char>(data[scan]) >= 0x80) {
+            if (scan + 1 == size)
+                break;
+            scan += 2;
+        } else {
+            ++scan;
+        }
+    }
+    if (pieceStart < size)
+        pieces.append(text.sliced(pieceStart));
+    return pieces;
+}
