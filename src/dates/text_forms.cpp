@@ -39,11 +39,15 @@ QByteArray foldFullWidth(const QByteArray& text) {
     return folded;
 }
 
-bool isWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+bool isWhiteSpace(char byte) {
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
 
 } // namespace
 
-QByteArray integerText(qint64 n) { return QByteArray::number(n); }
+QByteArray integerText(qint64 n) {
+    return QByteArray::number(n);
+}
 
 qint32 integerValue(const QByteArray& text) {
     const QByteArray folded = foldFullWidth(text);

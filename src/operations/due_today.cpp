@@ -7,7 +7,9 @@
 
 namespace {
 
-bool isAsciiDigit(char byte) { return byte >= '0' && byte <= '9'; }
+bool isAsciiDigit(char byte) {
+    return byte >= '0' && byte <= '9';
+}
 
 // The positions where the characters of a GBK text start: a byte of 0x80 or above
 // starts a two-byte character.

@@ -7,9 +7,9 @@
 namespace {
 
 // Fields in column order; all but the due date must be filled.
-constexpr EntryField kFieldOfColumn[kColumnCount] = {
-    EntryField::Number,      EntryField::Groups, EntryField::Location,
-    EntryField::MoldingDate, EntryField::Age,    EntryField::DueDate};
+constexpr EntryField kFieldOfColumn[kColumnCount] = {EntryField::Number,   EntryField::Groups,
+                                                     EntryField::Location, EntryField::MoldingDate,
+                                                     EntryField::Age,      EntryField::DueDate};
 
 } // namespace
 

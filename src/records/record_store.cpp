@@ -17,9 +17,13 @@ const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 } // namespace
 
-QString programDirectory() { return QCoreApplication::applicationDirPath(); }
+QString programDirectory() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString storePath() { return programDirectory() + QDir::separator() + u"lq.vx"_s; }
+QString storePath() {
+    return programDirectory() + QDir::separator() + u"lq.vx"_s;
+}
 
 namespace {
 

@@ -67,9 +67,13 @@ void RecordTable::clearRows() {
     endResetModel();
 }
 
-int RecordTable::rowCount() const { return static_cast<int>(rows_.size()); }
+int RecordTable::rowCount() const {
+    return static_cast<int>(rows_.size());
+}
 
-bool RecordTable::isChecked(int row) const { return hasRow(row) && rows_[row].checked; }
+bool RecordTable::isChecked(int row) const {
+    return hasRow(row) && rows_[row].checked;
+}
 
 int RecordTable::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rowCount();

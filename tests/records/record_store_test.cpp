@@ -55,10 +55,10 @@ protected:
     QTemporaryDir dir;
 };
 
-const SpecimenRecord kColumn17 = {"17", "3", gbk(u"柱"), gbk(u"2024年10月8日14时30分"), "28",
-                                  gbk(u"11月5日")};
-const SpecimenRecord kBeam18 = {"18", "4", gbk(u"梁"), gbk(u"2024年10月8日15时5分"), "7",
-                                gbk(u"10月15日")};
+const SpecimenRecord kColumn17 = {
+    "17", "3", gbk(u"柱"), gbk(u"2024年10月8日14时30分"), "28", gbk(u"11月5日")};
+const SpecimenRecord kBeam18 = {
+    "18", "4", gbk(u"梁"), gbk(u"2024年10月8日15时5分"), "7", gbk(u"10月15日")};
 
 const QByteArray kExampleFile = QByteArray::fromHex(
     "31372d2d2d332d2d2dd6f92d2d2d32303234c4ea3130d4c238c8d53134cab13330b7d62d2d2d32382d2d2d3131d4"
@@ -125,30 +125,39 @@ struct LoadCase {
 
 class LoadRegister : public RecordStore, public testing::WithParamInterface<LoadCase> {};
 
-TEST_P(LoadRegister, GivesTheRows) { EXPECT_EQ(loadFile(GetParam().file), GetParam().rows); }
+TEST_P(LoadRegister, GivesTheRows) {
+    EXPECT_EQ(loadFile(GetParam().file), GetParam().rows);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LoadRegister,
     testing::Values(
         LoadCase{"empty_file", "", {}},
-        LoadCase{"last_line_unended", "a---b---c---d---e---f\r\ng---h---i---j---k---l",
+        LoadCase{"last_line_unended",
+                 "a---b---c---d---e---f\r\ng---h---i---j---k---l",
                  {{"a", "b", "c", "d", "e", "f"}, {"g", "h", "i", "j", "k", "l"}}},
-        LoadCase{"final_line_end_adds_no_row", "a---b---c---d---e---f\r\n",
+        LoadCase{"final_line_end_adds_no_row",
+                 "a---b---c---d---e---f\r\n",
                  {{"a", "b", "c", "d", "e", "f"}}},
         LoadCase{"zero_byte_ends_the_text",
                  QByteArray("a---b---c---d---e---f\r\n\0g---h---i---j---k---l\r\n", 47),
                  {{"a", "b", "c", "d", "e", "f"}}},
         LoadCase{"starts_with_zero_byte", QByteArray("\0a---b---c---d---e---f\r\n", 24), {}},
-        LoadCase{"trailing_dash_shifts", "A----B---c---d---e---f\r\n",
+        LoadCase{"trailing_dash_shifts",
+                 "A----B---c---d---e---f\r\n",
                  {{"A", "-B", "c", "d", "e", "f"}}},
-        LoadCase{"extra_fields_ignored", "1---2---X---Y---d---28---5\r\n",
+        LoadCase{"extra_fields_ignored",
+                 "1---2---X---Y---d---28---5\r\n",
                  {{"1", "2", "X", "Y", "d", "28"}}},
         LoadCase{"fewer_fields_keep_the_row", "a---b---c\r\n", {{"a", "b", "c", "", "", ""}}},
-        LoadCase{"empty_lines_give_no_row", "\r\na---b---c---d---e---f\r\n\r\n\r\ng\r\n",
+        LoadCase{"empty_lines_give_no_row",
+                 "\r\na---b---c---d---e---f\r\n\r\n\r\ng\r\n",
                  {{"a", "b", "c", "d", "e", "f"}, {"g", "", "", "", "", ""}}},
-        LoadCase{"bare_line_feeds_are_one_line", "a---b---c---d---e---f\ng---h\n",
+        LoadCase{"bare_line_feeds_are_one_line",
+                 "a---b---c---d---e---f\ng---h\n",
                  {{"a", "b", "c", "d", "e", "f\ng"}}},
-        LoadCase{"separator_inside_double_byte_is_missed", "\xD6-----b---c---d---e---f\r\n",
+        LoadCase{"separator_inside_double_byte_is_missed",
+                 "\xD6-----b---c---d---e---f\r\n",
                  {{"\xD6-", "-b", "c", "d", "e", "f"}}}),
     [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
 
@@ -197,6 +206,7 @@ TEST_F(RecordStore, FailedSaveInReadOnlyDirectoryKeepsTheFormerFile) {
         RecordTable reloaded;
         return loadRegister(path(), reloaded) && reloaded.rowCount() == 2 ? 0 : 2;
     });
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(readFile(), kExampleFile);
 }

@@ -10,7 +10,9 @@
 #include <QMap>
 
 // GBK bytes of a text written in the test's source.
-inline QByteArray gbk(QStringView text) { return toGbk(text); }
+inline QByteArray gbk(QStringView text) {
+    return toGbk(text);
+}
 
 class FakeFields : public EntryFields {
 public:
