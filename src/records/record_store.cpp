@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,6 +41,18 @@ SpecimenRecord parseRegisterLine(const QByteArray& line) {
     return record;
 }
 
+// QSaveFile flushes the new content to disk before renaming it over the old file, but
+// leaves the rename itself in the directory's cache: after a power cut the former
+// version could come back although the save had been taken as done.
+bool syncDirectory(const QString& directory) {
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
 } // namespace
 
 bool saveRegister(const QString& path, const RecordTable& table) {
@@ -54,7 +69,7 @@ bool saveRegister(const QString& path, const RecordTable& table) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(bytes);
-    return file.commit();
+    return file.commit() && syncDirectory(QFileInfo(path).absolutePath());
 }
 
 bool loadRegister(const QString& path, RecordTable& table) {
