@@ -14,6 +14,10 @@ struct ValueCase {
     qint32 value;
 };
 
+void PrintTo(const ValueCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class IntegerValue : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(IntegerValue, ReadsTheLeadingNumber) {
@@ -61,6 +65,11 @@ struct DateTextCase {
     DateTime moment;
     const char16_t* text;
 };
+
+void PrintTo(const DateTextCase& c, std::ostream* out) {
+    *out << c.moment.year << '-' << c.moment.month << '-' << c.moment.day << ' ' << c.moment.hour
+         << ':' << c.moment.minute << ':' << c.moment.second;
+}
 
 class DateText : public testing::TestWithParam<DateTextCase> {};
 

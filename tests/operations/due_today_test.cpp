@@ -11,6 +11,10 @@ struct DueTodayCase {
     bool due;
 };
 
+void PrintTo(const DueTodayCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class IsDueToday : public testing::TestWithParam<DueTodayCase> {};
 
 TEST_P(IsDueToday, Decides) {

@@ -100,6 +100,10 @@ struct RefusalCase {
     const char16_t* message;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class EntryRefusal : public EnterRecord, public testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(EntryRefusal, ChangesNothing) {

@@ -123,6 +123,10 @@ struct LoadCase {
     QList<SpecimenRecord> rows;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LoadRegister : public RecordStore, public testing::WithParamInterface<LoadCase> {};
 
 TEST_P(LoadRegister, GivesTheRows) {
@@ -230,6 +234,10 @@ struct ProblemCase {
     QByteArray text;
     StoreProblem problem;
 };
+
+void PrintTo(const ProblemCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CellStoreProblem : public testing::TestWithParam<ProblemCase> {};
 

@@ -11,6 +11,10 @@ struct SplitCase {
     QList<QByteArray> pieces;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class SplitText : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitText, GivesThePieces) {
