@@ -36,8 +36,11 @@ void RecordTable::setCell(int row, int column, const QByteArray& text) {
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
-QByteArray RecordTable::cellText(int row, int column) const {
-    return hasRow(row) ? rows_[row].cells[column] : QByteArray();
+const QByteArray& RecordTable::cellText(int row, int column) const {
+    // By reference: a copy's reference counting is most of what saving a large register
+    // costs in the processor.
+    static const QByteArray outside;
+    return hasRow(row) ? rows_[row].cells[column] : outside;
 }
 
 void RecordTable::deleteRow(int row) {

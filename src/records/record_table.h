@@ -19,7 +19,8 @@ public:
     int appendRow();
     void appendRows(std::vector<SpecimenRecord> records);
     void setCell(int row, int column, const QByteArray& text);
-    QByteArray cellText(int row, int column) const;
+    // A reference into the table, valid until the table next changes.
+    const QByteArray& cellText(int row, int column) const;
     void deleteRow(int row);
     void deleteRows(const std::vector<bool>& doomed);
     void clearRows();

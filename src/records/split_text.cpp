@@ -10,7 +10,9 @@ QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator)
     qsizetype pieceStart = 0;
     qsizetype scan = 0;
     while (size - scan >= sepSize) {
-        if (std::memcmp(data + scan, separator.constData(), sepSize) == 0) {
+        // The first byte alone rules out almost every position without a call.
+        if (data[scan] == separator[0] &&
+            std::memcmp(data + scan, separator.constData(), sepSize) == 0) {
             pieces.append(text.sliced(pieceStart, scan - pieceStart));
             scan += sepSize;
             pieceStart = scan;
