@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev
+  libbenchmark-dev clang-14 libclang-rt-14-dev llvm-14
   xvfb openbox xdotool x11-utils imagemagick faketime fonts-noto-cjk
 )
 
