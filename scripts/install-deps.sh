@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libgtest-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev llvm-14
   xvfb openbox xdotool x11-utils imagemagick faketime fonts-noto-cjk
