@@ -2,6 +2,7 @@
 
 #include "gbk_text.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 void showInfoBox(const QByteArray& text, const QByteArray& title) {
@@ -11,5 +12,10 @@ void showInfoBox(const QByteArray& text, const QByteArray& title) {
     // Texts come from the register too; a specimen number must never be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    // A window manager need not hand the focus back when the box goes, so the window that
+    // had it before takes it back itself.
+    QWidget* active = QApplication::activeWindow();
     box.exec();
+    if (active)
+        active->activateWindow();
 }
