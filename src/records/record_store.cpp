@@ -32,14 +32,14 @@ QString storePath() {
 
 namespace {
 
-SpecimenRecord parseRegisterLine(const QByteArray& line) {
+SpecimenRecord parseRegisterLine(QByteArrayView line) {
     // A line with fewer than six fields keeps its row: the missing cells stay empty,
     // so a row saved with an empty due date comes back as it was saved.
     SpecimenRecord record;
-    const QList<QByteArray> fields = splitText(line, kCellSeparator);
+    const QList<QByteArrayView> fields = splitTextViews(line, kCellSeparator);
     const qsizetype used = std::min<qsizetype>(fields.size(), kColumnCount);
     for (qsizetype column = 0; column < used; ++column)
-        record[column] = fields[column];
+        record[column] = fields[column].toByteArray();
     return record;
 }
 
@@ -106,8 +106,11 @@ bool loadRegister(const QString& path, RecordTable& table) {
     if (zero >= 0)
         text.truncate(zero);
 
+    // Lines are only looked at, not kept: only the cells are copied out of the text.
+    const QList<QByteArrayView> lines = splitTextViews(text, kLineEnd);
     std::vector<SpecimenRecord> records;
-    for (const QByteArray& line : splitText(text, kLineEnd)) {
+    records.reserve(lines.size());
+    for (const QByteArrayView line : lines) {
         // An empty line stands for no row.
         if (!line.isEmpty())
             records.push_back(parseRegisterLine(line));

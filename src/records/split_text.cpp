@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator) {
-    QList<QByteArray> pieces;
-    const char* const data = text.constData();
+QList<QByteArrayView> splitTextViews(QByteArrayView text, QByteArrayView separator) {
+    QList<QByteArrayView> pieces;
+    const char* const data = text.data();
     const qsizetype size = text.size();
     const qsizetype sepSize = separator.size();
     qsizetype pieceStart = 0;
@@ -12,7 +12,7 @@ QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator)
     while (size - scan >= sepSize) {
         // The first byte alone rules out almost every position without a call.
         if (data[scan] == separator[0] &&
-            std::memcmp(data + scan, separator.constData(), sepSize) == 0) {
+            std::memcmp(data + scan, separator.data(), sepSize) == 0) {
             pieces.append(text.sliced(pieceStart, scan - pieceStart));
             scan += sepSize;
             pieceStart = scan;
@@ -26,5 +26,12 @@ QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator)
     }
     if (pieceStart < size)
         pieces.append(text.sliced(pieceStart));
+    return pieces;
+}
+
+QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator) {
+    QList<QByteArray> pieces;
+    for (const QByteArrayView piece : splitTextViews(text, separator))
+        pieces.append(piece.toByteArray());
     return pieces;
 }
