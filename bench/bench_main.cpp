@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     registerStoreBenchmarks();
     registerOperationBenchmarks();
+    registerStartupBenchmarks();
     GoalReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printGoals();

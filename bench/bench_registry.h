@@ -14,3 +14,4 @@ inline void atBenchSizes(benchmark::internal::Benchmark* benchmark) {
 // Registered in this order, so that each figure runs next to its reference.
 void registerStoreBenchmarks();
 void registerOperationBenchmarks();
+void registerStartupBenchmarks();
