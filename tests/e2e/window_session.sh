@@ -140,6 +140,10 @@ actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
 [[ $actions != *MAXIMIZE* && $actions != *RESIZE* ]] || fail "the window can be resized: $actions"
 [ "$(frame_origin)" = "$(((1024 - 492) / 2)) $(((768 - 581) / 2))" ] ||
   fail "the window is not centred: frame at $(frame_origin)"
+icon=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' ')
+for size in 16 24 32 48 64; do
+  [[ $icon == *"Icon ($size x $size)"* ]] || fail "the window has no $size px icon: $icon"
+done
 cmp -s "$work/1.bmp" "$expected_picture" || fail "1.bmp is not the list background"
 store_is "$work/expected" || fail "the start changed the store"
 
