@@ -58,20 +58,20 @@ bool syncDirectory(const QString& directory) {
 QByteArray registerText(const RecordTable& table) {
     // Sized in advance and filled by copying: appending cell by cell costs a large
     // register more than writing it to disk.
+    const int rows = table.rowCount();
     qsizetype size = 0;
-    for (int row = 0; row < table.rowCount(); ++row) {
+    for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < kColumnCount; ++column)
             size += table.cellText(row, column).size();
     }
-    size += qsizetype(table.rowCount()) *
-            ((kColumnCount - 1) * kCellSeparator.size() + kLineEnd.size());
+    size += qsizetype(rows) * ((kColumnCount - 1) * kCellSeparator.size() + kLineEnd.size());
 
     QByteArray bytes(size, Qt::Uninitialized);
     char* out = bytes.data();
     const auto put = [&out](QByteArrayView piece) {
         out = std::copy(piece.begin(), piece.end(), out);
     };
-    for (int row = 0; row < table.rowCount(); ++row) {
+    for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < kColumnCount; ++column) {
             if (column > 0)
                 put(kCellSeparator);

@@ -13,6 +13,7 @@ int RecordTable::appendRow() {
     const int row = rowCount();
     beginInsertRows({}, row, row);
     rows_.emplace_back();
+    checked_.push_back(false);
     endInsertRows();
     return row;
 }
@@ -22,25 +23,21 @@ void RecordTable::appendRows(std::vector<SpecimenRecord> records) {
         return;
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(records.size()) - 1);
-    rows_.reserve(rows_.size() + records.size());
-    for (SpecimenRecord& cells : records)
-        rows_.push_back({std::move(cells), false});
+    if (rows_.empty())
+        rows_ = std::move(records);
+    else
+        rows_.insert(rows_.end(), std::make_move_iterator(records.begin()),
+                     std::make_move_iterator(records.end()));
+    checked_.resize(rows_.size(), false);
     endInsertRows();
 }
 
 void RecordTable::setCell(int row, int column, const QByteArray& text) {
     if (!hasRow(row))
         return;
-    rows_[row].cells[column] = text;
+    rows_[row][column] = text;
     const QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
-}
-
-const QByteArray& RecordTable::cellText(int row, int column) const {
-    // By reference: a copy's reference counting is most of what saving a large register
-    // costs in the processor.
-    static const QByteArray outside;
-    return hasRow(row) ? rows_[row].cells[column] : outside;
 }
 
 void RecordTable::deleteRow(int row) {
@@ -48,6 +45,7 @@ void RecordTable::deleteRow(int row) {
         return;
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
+    checked_.erase(checked_.begin() + row);
     endRemoveRows();
 }
 
@@ -56,26 +54,27 @@ void RecordTable::deleteRows(const std::vector<bool>& doomed) {
         return;
     // One reset instead of a signal per removed row keeps large deletions linear.
     beginResetModel();
-    std::size_t next = 0;
-    std::erase_if(rows_, [&](const Row&) {
-        const std::size_t at = next++;
-        return at < doomed.size() && doomed[at];
-    });
+    const auto erased = [&doomed](auto& items) {
+        std::size_t next = 0;
+        std::erase_if(items, [&](const auto&) {
+            const std::size_t at = next++;
+            return at < doomed.size() && doomed[at];
+        });
+    };
+    erased(rows_);
+    erased(checked_);
     endResetModel();
 }
 
 void RecordTable::clearRows() {
     beginResetModel();
     rows_.clear();
+    checked_.clear();
     endResetModel();
 }
 
-int RecordTable::rowCount() const {
-    return static_cast<int>(rows_.size());
-}
-
 bool RecordTable::isChecked(int row) const {
-    return hasRow(row) && rows_[row].checked;
+    return hasRow(row) && checked_[row];
 }
 
 int RecordTable::rowCount(const QModelIndex& parent) const {
@@ -89,14 +88,13 @@ int RecordTable::columnCount(const QModelIndex& parent) const {
 QVariant RecordTable::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const Row& row = rows_[index.row()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return row.cells[index.column()];
+        return rows_[index.row()][index.column()];
     case Qt::CheckStateRole:
         if (index.column() == SpecimenNumber)
-            return row.checked ? Qt::Checked : Qt::Unchecked;
+            return checked_[index.row()] ? Qt::Checked : Qt::Unchecked;
         return {};
     default:
         return {};
@@ -106,11 +104,10 @@ QVariant RecordTable::data(const QModelIndex& index, int role) const {
 bool RecordTable::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || index.column() != SpecimenNumber)
         return false;
-    Row& row = rows_[index.row()];
     if (role == Qt::CheckStateRole) {
-        row.checked = value.toInt() == Qt::Checked;
+        checked_[index.row()] = value.toInt() == Qt::Checked;
     } else if (role == Qt::EditRole && value.typeId() == QMetaType::QByteArray) {
-        row.cells[SpecimenNumber] = value.toByteArray();
+        rows_[index.row()][SpecimenNumber] = value.toByteArray();
     } else {
         return false;
     }
