@@ -1,6 +1,8 @@
 #include "clock.h"
+#include "info_box.h"
 #include "main_window.h"
 #include "record_store.h"
+#include "register_lock.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +13,12 @@ int main(int argc, char* argv[]) {
     for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/assets/quorvel-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
+
+    // A second copy on the same register would save its table over the first's entries.
+    InfoBoxInformer informer;
+    const std::unique_ptr<QLockFile> lock = acquireRegisterLock(storePath(), informer);
+    if (!lock)
+        return 1;
 
     const SystemClock clock;
     MainWindow window(storePath(), clock);
