@@ -10,7 +10,7 @@ class Deleting : public DeskTest {
 protected:
     // Checks, at the moment the message is shown, that the file is not yet written.
     void expectMessageBeforeSave() {
-        informer.onShow = [this] { fileWhenShown = storeFile(); };
+        informer.onShow = [this] { fileWhenShown = readFile(); };
     }
 
     QByteArray fileWhenShown;
@@ -21,7 +21,7 @@ TEST_F(Deleting, TickedRowsGoEvenWhenAdjacentAndTheRestReloadUnticked) {
     tick(2);
     tick(3);
     tick(4);
-    writeStoreFile("before\r\n");
+    writeFile("before\r\n");
     expectMessageBeforeSave();
     deleteTicked(desk);
     ASSERT_EQ(informer.shown.size(), 1);
@@ -31,8 +31,8 @@ TEST_F(Deleting, TickedRowsGoEvenWhenAdjacentAndTheRestReloadUnticked) {
     EXPECT_EQ(numbers(), (QList<QByteArray>{"A", "B", "F"}));
     for (int row = 0; row < table.rowCount(); ++row)
         EXPECT_FALSE(table.isChecked(row));
-    EXPECT_EQ(storeFile().count("\r\n"), 3);
-    EXPECT_TRUE(storeFile().startsWith("A---"));
+    EXPECT_EQ(readFile().count("\r\n"), 3);
+    EXPECT_TRUE(readFile().startsWith("A---"));
 }
 
 TEST_F(Deleting, EveryRowTickedLeavesAnEmptyFile) {
@@ -41,7 +41,7 @@ TEST_F(Deleting, EveryRowTickedLeavesAnEmptyFile) {
     tick(1);
     deleteTicked(desk);
     EXPECT_EQ(table.rowCount(), 0);
-    EXPECT_EQ(storeFile(), "");
+    EXPECT_EQ(readFile(), "");
 }
 
 TEST_F(Deleting, NothingTickedStillTellsAndRewritesTheSameRows) {
@@ -49,17 +49,17 @@ TEST_F(Deleting, NothingTickedStillTellsAndRewritesTheSameRows) {
     deleteTicked(desk);
     EXPECT_EQ(informer.shown.size(), 1);
     EXPECT_EQ(numbers(), (QList<QByteArray>{"A"}));
-    EXPECT_TRUE(storeFile().startsWith("A---1---"));
+    EXPECT_TRUE(readFile().startsWith("A---1---"));
 }
 
 TEST_F(Deleting, EmptyTableShowsEachMessageAndWritesAnEmptyFile) {
     deleteTicked(desk);
-    EXPECT_EQ(storeFile(), "");
+    EXPECT_EQ(readFile(), "");
     deleteDue(desk);
     ASSERT_EQ(informer.shown.size(), 2);
     EXPECT_EQ(informer.shown[0].text, gbk(u"已经删除选中！"));
     EXPECT_EQ(informer.shown[1].text, gbk(u"删除完毕。"));
-    EXPECT_EQ(storeFile(), "");
+    EXPECT_EQ(readFile(), "");
 }
 
 TEST_F(Deleting, DueRowsGoTicksAreIgnoredAndOtherYearsStay) {
@@ -104,7 +104,7 @@ TEST_F(Deleting, NumberFieldIsNotRecomputed) {
 
 TEST_F(Deleting, FailedSaveTellsTheUserAndTheReloadShowsTheFile) {
     addRows({{"A", "x"}, {"B", "x"}});
-    writeStoreFile("A---1---x---y---7---x\r\nB---1---x---y---7---x\r\n");
+    writeFile("A---1---x---y---7---x\r\nB---1---x---y---7---x\r\n");
     ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadOther));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                       QFile::ExeOwner | QFile::ReadOther |

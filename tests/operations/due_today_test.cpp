@@ -69,7 +69,7 @@ TEST_F(ReportDueToday, ListsTheDueNumbersInTableOrder) {
     EXPECT_EQ(informer.shown[0].text, gbk(u"到期编号如下\r\n12\r\n14\r\n"));
     EXPECT_EQ(informer.shown[0].title, gbk(u"提示"));
     EXPECT_EQ(table.rowCount(), 3);
-    EXPECT_EQ(storeFile(), "<missing>") << "the report writes nothing";
+    EXPECT_EQ(readFile(), "<missing>") << "the report writes nothing";
 }
 
 TEST_F(ReportDueToday, ShowsTheHeadingAloneWhenNothingIsDue) {

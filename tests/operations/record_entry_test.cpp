@@ -42,9 +42,9 @@ TEST_F(EnterRecord, AppendsTheFieldsAdvancesNumberAndGroupsAndSaves) {
     EXPECT_EQ(fields.texts[EntryField::MoldingDate], entry[MoldingDate]);
     EXPECT_EQ(fields.texts[EntryField::Age], entry[Age]);
     EXPECT_EQ(fields.texts[EntryField::DueDate], entry[DueDate]);
-    EXPECT_EQ(storeFile().count("\r\n"), 5);
+    EXPECT_EQ(readFile().count("\r\n"), 5);
     EXPECT_TRUE(
-        storeFile().endsWith(gbk(u"17---3---柱---2024年10月8日14时30分---28---11月5日\r\n")));
+        readFile().endsWith(gbk(u"17---3---柱---2024年10月8日14时30分---28---11月5日\r\n")));
 }
 
 TEST_F(EnterRecord, TwoPressesWithoutTouchingTheFieldsNumberOnFromTheTable) {
@@ -83,7 +83,7 @@ TEST_F(EnterRecord, EmptyTableGivesNumberTwoAndBlanksAreNotEmpty) {
     EXPECT_TRUE(informer.shown.isEmpty());
     EXPECT_EQ(fields.texts[EntryField::Number], "2");
     EXPECT_EQ(lastRow(), (SpecimenRecord{"A-12", "1", " ", "y", gbk(u"二十八"), ""}));
-    EXPECT_EQ(storeFile(), gbk(u"A-12---1--- ---y---二十八---\r\n"));
+    EXPECT_EQ(readFile(), gbk(u"A-12---1--- ---y---二十八---\r\n"));
 }
 
 TEST_F(EnterRecord, DuplicateNumbersAreAccepted) {
@@ -107,7 +107,7 @@ void PrintTo(const RefusalCase& c, std::ostream* out) {
 class EntryRefusal : public EnterRecord, public testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(EntryRefusal, ChangesNothing) {
-    writeStoreFile("old\r\n");
+    writeFile("old\r\n");
     addRows({{"1", "a"}});
     SpecimenRecord texts = entry;
     texts[GetParam().column] = GetParam().text;
@@ -119,7 +119,7 @@ TEST_P(EntryRefusal, ChangesNothing) {
     EXPECT_EQ(informer.shown[0].title, gbk(u"提示"));
     EXPECT_EQ(table.rowCount(), 1);
     EXPECT_EQ(fields.texts, fieldsBefore);
-    EXPECT_EQ(storeFile(), "old\r\n");
+    EXPECT_EQ(readFile(), "old\r\n");
 }
 
 const char16_t* const kIncomplete = u"信息不完全，无法录入。";
@@ -149,7 +149,7 @@ TEST_F(EnterRecord, EmptinessIsTestedBeforeStorability) {
 }
 
 TEST_F(EnterRecord, FailedSaveKeepsTheRowAndTellsTheUserNamingTheFile) {
-    writeStoreFile("old\r\n");
+    writeFile("old\r\n");
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                       QFile::ExeOwner | QFile::ReadOther |
                                                       QFile::ExeOther));
@@ -163,7 +163,7 @@ TEST_F(EnterRecord, FailedSaveKeepsTheRowAndTellsTheUserNamingTheFile) {
     });
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(storeFile(), "old\r\n");
+    EXPECT_EQ(readFile(), "old\r\n");
 }
 
 } // namespace

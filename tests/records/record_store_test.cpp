@@ -2,6 +2,7 @@
 
 #include "fakes.h"
 #include "ordinary_user.h"
+#include "store_dir_fixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,21 +14,8 @@
 
 namespace {
 
-class RecordStore : public testing::Test {
+class RecordStore : public StoreDirTest {
 protected:
-    QString path() const { return dir.filePath("lq.vx"); }
-
-    void writeFile(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray readFile() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     static void addRow(RecordTable& table, const SpecimenRecord& record) {
         table.appendRow();
         for (int column = 0; column < kColumnCount; ++column)
@@ -51,8 +39,6 @@ protected:
         EXPECT_TRUE(loadRegister(path(), table));
         return rows(table);
     }
-
-    QTemporaryDir dir;
 };
 
 const SpecimenRecord kColumn17 = {

@@ -1,6 +1,7 @@
 #include "startup_load.h"
 
 #include "fakes.h"
+#include "store_dir_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,17 +12,8 @@
 
 namespace {
 
-class StartupLoad : public testing::Test {
+class StartupLoad : public StoreDirTest {
 protected:
-    QString path() const { return dir.filePath("lq.vx"); }
-
-    void writeFile(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QTemporaryDir dir;
     RecordTable table;
     FakeFields fields;
     FakeInformer informer;

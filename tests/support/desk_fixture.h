@@ -2,29 +2,12 @@
 
 #include "fakes.h"
 #include "register_desk.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "store_dir_fixture.h"
 
 // A register desk on a real store file in a fresh directory, with the clock at
 // 5 January 2026 unless a test sets it.
-class DeskTest : public testing::Test {
+class DeskTest : public StoreDirTest {
 protected:
-    QString path() const { return dir.filePath("lq.vx"); }
-
-    QByteArray storeFile() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    void writeStoreFile(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     // Appends rows whose cells are the given number and due date and fixed other texts.
     void addRows(std::initializer_list<std::pair<const char*, QByteArray>> rows) {
         for (const auto& [number, due] : rows) {
@@ -50,7 +33,6 @@ protected:
         ASSERT_TRUE(table.setData(table.index(row, 0), Qt::Checked, Qt::CheckStateRole));
     }
 
-    QTemporaryDir dir;
     RecordTable table;
     FakeFields fields;
     FakeInformer informer;
