@@ -89,6 +89,10 @@ struct FieldCase {
     QString text;
 };
 
+void PrintTo(const FieldCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class EnteredText : public BadInput, public testing::WithParamInterface<FieldCase> {};
 
 // What a user can type or paste and the store can carry is kept whole: entered, saved,
