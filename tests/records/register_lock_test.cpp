@@ -2,11 +2,11 @@
 
 #include "fakes.h"
 #include "ordinary_user.h"
+#include "store_dir_fixture.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -80,75 +80,61 @@ private:
     bool locked_ = false;
 };
 
-class RegisterLock : public testing::Test {
+class RegisterLock : public StoreDirTest {
 protected:
-    QString storeFile() const { return dir.filePath("lq.vx"); }
-
-    void writeStoreFile(const QByteArray& bytes) const {
-        QFile file(storeFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray readStoreFile() const {
-        QFile file(storeFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir dir;
     FakeInformer informer;
 };
 
 TEST_F(RegisterLock, FirstCopyTakesItSilentlyAndLetsGoWhenItEnds) {
     {
-        const auto lock = acquireRegisterLock(storeFile(), informer);
+        const auto lock = acquireRegisterLock(path(), informer);
         ASSERT_NE(lock, nullptr);
         EXPECT_TRUE(lock->isLocked());
-        EXPECT_TRUE(QFileInfo::exists(registerLockPath(storeFile())));
+        EXPECT_TRUE(QFileInfo::exists(registerLockPath(path())));
     }
     EXPECT_TRUE(informer.shown.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(registerLockPath(storeFile())));
-    EXPECT_FALSE(QFileInfo::exists(storeFile())) << "taking the lock writes no register";
+    EXPECT_FALSE(QFileInfo::exists(registerLockPath(path())));
+    EXPECT_FALSE(QFileInfo::exists(path())) << "taking the lock writes no register";
 }
 
 TEST_F(RegisterLock, SecondCopyIsToldAndRefusedWhileTheFirstRuns) {
-    writeStoreFile("1---1---a---b---28---c\r\n");
-    OtherCopy first(storeFile());
+    writeFile("1---1---a---b---28---c\r\n");
+    OtherCopy first(path());
     ASSERT_TRUE(first.locked());
 
-    EXPECT_EQ(acquireRegisterLock(storeFile(), informer), nullptr);
+    EXPECT_EQ(acquireRegisterLock(path(), informer), nullptr);
     ASSERT_EQ(informer.shown.size(), 1);
     EXPECT_EQ(informer.shown[0].title, gbk(u"提示"));
     const QByteArray& text = informer.shown[0].text;
     EXPECT_TRUE(text.startsWith(gbk(u"记录文件正被另一个打开的 Quorvel 使用"))) << text.data();
-    EXPECT_TRUE(text.contains(gbk(storeFile())));
-    EXPECT_TRUE(text.contains(gbk(registerLockPath(storeFile()))));
-    EXPECT_EQ(readStoreFile(), "1---1---a---b---28---c\r\n");
+    EXPECT_TRUE(text.contains(gbk(path())));
+    EXPECT_TRUE(text.contains(gbk(registerLockPath(path()))));
+    EXPECT_EQ(readFile(), "1---1---a---b---28---c\r\n");
 
     first.end();
-    EXPECT_NE(acquireRegisterLock(storeFile(), informer), nullptr);
+    EXPECT_NE(acquireRegisterLock(path(), informer), nullptr);
     EXPECT_EQ(informer.shown.size(), 1);
 }
 
 TEST_F(RegisterLock, LongRunningFirstCopyKeepsIt) {
-    OtherCopy first(storeFile());
+    OtherCopy first(path());
     ASSERT_TRUE(first.locked());
-    QFile lockFile(registerLockPath(storeFile()));
+    QFile lockFile(registerLockPath(path()));
     ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
     ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-2),
                                      QFileDevice::FileModificationTime));
     lockFile.close();
-    EXPECT_EQ(acquireRegisterLock(storeFile(), informer), nullptr);
+    EXPECT_EQ(acquireRegisterLock(path(), informer), nullptr);
     EXPECT_EQ(informer.shown.size(), 1);
 }
 
 TEST_F(RegisterLock, LockLeftByACrashedCopyIsRecovered) {
-    OtherCopy crashed(storeFile());
+    OtherCopy crashed(path());
     ASSERT_TRUE(crashed.locked());
     crashed.kill();
-    ASSERT_TRUE(QFileInfo::exists(registerLockPath(storeFile())));
+    ASSERT_TRUE(QFileInfo::exists(registerLockPath(path())));
 
-    const auto lock = acquireRegisterLock(storeFile(), informer);
+    const auto lock = acquireRegisterLock(path(), informer);
     ASSERT_NE(lock, nullptr);
     EXPECT_TRUE(lock->isLocked());
     EXPECT_TRUE(informer.shown.isEmpty());
@@ -159,7 +145,7 @@ TEST_F(RegisterLock, ReadOnlyDirectoryGoesOnUnlocked) {
                                                       QFile::ReadOther | QFile::ExeOther));
     const int result = runAsOrdinaryUser([&] {
         FakeInformer quiet;
-        const auto lock = acquireRegisterLock(storeFile(), quiet);
+        const auto lock = acquireRegisterLock(path(), quiet);
         return !lock ? 1 : lock->isLocked() ? 2 : quiet.shown.isEmpty() ? 0 : 3;
     });
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -1,49 +1,24 @@
 #include "record_entry.h"
 #include "record_store.h"
 
-#include "fakes.h"
+#include "desk_fixture.h"
 
 #include <QChar>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-// A register desk on a store file in a fresh directory.
-class BadInput : public testing::Test {
+class BadInput : public DeskTest {
 protected:
-    QString path() const { return dir.filePath("lq.vx"); }
-
-    void writeStoreFile(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray storeFile() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     // The store file loaded afresh into the table.
     void reload() {
         table.clearRows();
         EXPECT_TRUE(loadRegister(path(), table));
     }
-
-    QTemporaryDir dir;
-    RecordTable table;
-    FakeFields fields;
-    FakeInformer informer;
-    FixedClock clock{{2026, 1, 5, 10, 30, 0}};
-    RegisterDesk desk{table, fields, informer, clock, path()};
 };
 
 TEST_F(BadInput, InvalidGbkBytesLoadAsTheyAreAndSaveBackUnchanged) {
     const QByteArray file("1---\x80\x41---\xFF\xFF---d---e---f\r\n");
-    writeStoreFile(file);
+    writeFile(file);
     reload();
     ASSERT_EQ(table.rowCount(), 1);
     EXPECT_EQ(table.cellText(0, GroupCount), "\x80\x41");
@@ -51,11 +26,11 @@ TEST_F(BadInput, InvalidGbkBytesLoadAsTheyAreAndSaveBackUnchanged) {
     // Shown with a replacement character where the bytes make no character.
     EXPECT_TRUE(fromGbk(table.cellText(0, Location)).contains(QChar::ReplacementCharacter));
     ASSERT_TRUE(saveRegister(path(), table));
-    EXPECT_EQ(storeFile(), file);
+    EXPECT_EQ(readFile(), file);
 }
 
 TEST_F(BadInput, LoneLeadByteTakesTheNextByteAlongEvenADash) {
-    writeStoreFile("a---\xA1---c---d---e---f\r\n");
+    writeFile("a---\xA1---c---d---e---f\r\n");
     reload();
     ASSERT_EQ(table.rowCount(), 1);
     EXPECT_EQ(table.cellText(0, GroupCount), "\xA1---c");
@@ -64,7 +39,7 @@ TEST_F(BadInput, LoneLeadByteTakesTheNextByteAlongEvenADash) {
 }
 
 TEST_F(BadInput, LeadByteAtTheEndOfTheFileStaysInTheLastCell) {
-    writeStoreFile("a---b---c---d---e---\xD6");
+    writeFile("a---b---c---d---e---\xD6");
     reload();
     ASSERT_EQ(table.rowCount(), 1);
     EXPECT_EQ(table.cellText(0, DueDate), "\xD6");
@@ -72,13 +47,13 @@ TEST_F(BadInput, LeadByteAtTheEndOfTheFileStaysInTheLastCell) {
 
 TEST_F(BadInput, TenMegabyteSingleLineIsOneRow) {
     const QByteArray huge(10 << 20, '7');
-    writeStoreFile("a---b---c---d---e---" + huge);
+    writeFile("a---b---c---d---e---" + huge);
     reload();
     ASSERT_EQ(table.rowCount(), 1);
     EXPECT_EQ(table.cellText(0, Age), "e");
     EXPECT_EQ(table.cellText(0, DueDate), huge);
 
-    writeStoreFile(huge + "\n" + huge);
+    writeFile(huge + "\n" + huge);
     reload();
     ASSERT_EQ(table.rowCount(), 1);
     EXPECT_EQ(table.cellText(0, SpecimenNumber).size(), 2 * huge.size() + 1);
