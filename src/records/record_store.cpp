@@ -120,6 +120,9 @@ bool loadRegister(const QString& path, RecordTable& table) {
 }
 
 StoreProblem cellStoreProblem(int column, const QByteArray& text) {
+    // Loading stops at the first zero byte: every later row would be lost.
+    if (text.contains('\0'))
+        return StoreProblem::ZeroByte;
     if (text.contains('\r') || text.contains('\n'))
         return StoreProblem::LineBreak;
     if (text.contains(kCellSeparator))

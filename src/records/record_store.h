@@ -19,6 +19,6 @@ bool saveRegister(const QString& path, const RecordTable& table);
 bool loadRegister(const QString& path, RecordTable& table);
 
 // Why a cell would not come back from the store as written, if it would not.
-enum class StoreProblem { None, Separator, LineBreak, TrailingDash };
+enum class StoreProblem { None, Separator, LineBreak, TrailingDash, ZeroByte };
 StoreProblem cellStoreProblem(int column, const QByteArray& text);
 StoreProblem recordStoreProblem(const SpecimenRecord& record);

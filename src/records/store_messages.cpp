@@ -24,6 +24,8 @@ QByteArray storeProblemMessage(StoreProblem problem) {
         return toGbk(u"内容中不能含有换行，否则记录无法按原样保存。");
     case StoreProblem::TrailingDash:
         return toGbk(u"编号、组数、部位、成型日期和龄期不能以“-”结尾，否则记录无法按原样保存。");
+    case StoreProblem::ZeroByte:
+        return toGbk(u"内容中不能含有空字符，否则之后的记录都无法读回。");
     case StoreProblem::None:
         break;
     }

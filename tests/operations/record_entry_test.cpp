@@ -138,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"separator_in_location", Location, "X---Y", kSeparator},
                     RefusalCase{"separator_in_due_date", DueDate, "1---2", kSeparator},
                     RefusalCase{"line_break", SpecimenNumber, "1\r\n2", kLineBreak},
+                    RefusalCase{"zero_byte", Location, QByteArray("x\0y", 3),
+                                u"内容中不能含有空字符，否则之后的记录都无法读回。"},
                     RefusalCase{"trailing_dash", GroupCount, "3-", kTrailingDash}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 

@@ -233,15 +233,16 @@ TEST_P(CellStoreProblem, Detected) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, CellStoreProblem,
-    testing::Values(ProblemCase{"plain", Location, "A-12", StoreProblem::None},
-                    ProblemCase{"two_dashes", Location, "a--b", StoreProblem::None},
-                    ProblemCase{"separator", Location, "X---Y", StoreProblem::Separator},
-                    ProblemCase{"crlf", SpecimenNumber, "1\r\n2", StoreProblem::LineBreak},
-                    ProblemCase{"bare_lf", Age, "2\n8", StoreProblem::LineBreak},
-                    ProblemCase{"trailing_dash", GroupCount, "3-", StoreProblem::TrailingDash},
-                    ProblemCase{"trailing_dash_in_due_date_is_fine", DueDate, "5-",
-                                StoreProblem::None},
-                    ProblemCase{"leading_dash_is_fine", SpecimenNumber, "-1", StoreProblem::None}),
+    testing::Values(
+        ProblemCase{"plain", Location, "A-12", StoreProblem::None},
+        ProblemCase{"two_dashes", Location, "a--b", StoreProblem::None},
+        ProblemCase{"separator", Location, "X---Y", StoreProblem::Separator},
+        ProblemCase{"crlf", SpecimenNumber, "1\r\n2", StoreProblem::LineBreak},
+        ProblemCase{"bare_lf", Age, "2\n8", StoreProblem::LineBreak},
+        ProblemCase{"zero_byte", Location, QByteArray("a\0b", 3), StoreProblem::ZeroByte},
+        ProblemCase{"trailing_dash", GroupCount, "3-", StoreProblem::TrailingDash},
+        ProblemCase{"trailing_dash_in_due_date_is_fine", DueDate, "5-", StoreProblem::None},
+        ProblemCase{"leading_dash_is_fine", SpecimenNumber, "-1", StoreProblem::None}),
     [](const testing::TestParamInfo<ProblemCase>& info) { return info.param.name; });
 
 } // namespace
