@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (separator.isEmpty())
             return 0;
     }
-    const QList<QByteArray> pieces = splitText(text, separator);
+    QList<QByteArray> pieces;
+    for (const QByteArrayView piece : splitText(text, separator))
+        pieces.append(piece.toByteArray());
     const QByteArray joined = pieces.join(separator);
     if (text != joined && text != joined + separator)
         std::abort();

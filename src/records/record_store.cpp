@@ -36,7 +36,7 @@ SpecimenRecord parseRegisterLine(QByteArrayView line) {
     // A line with fewer than six fields keeps its row: the missing cells stay empty,
     // so a row saved with an empty due date comes back as it was saved.
     SpecimenRecord record;
-    const QList<QByteArrayView> fields = splitTextViews(line, kCellSeparator);
+    const QList<QByteArrayView> fields = splitText(line, kCellSeparator);
     const qsizetype used = std::min<qsizetype>(fields.size(), kColumnCount);
     for (qsizetype column = 0; column < used; ++column)
         record[column] = fields[column].toByteArray();
@@ -107,7 +107,7 @@ bool loadRegister(const QString& path, RecordTable& table) {
         text.truncate(zero);
 
     // Lines are only looked at, not kept: only the cells are copied out of the text.
-    const QList<QByteArrayView> lines = splitTextViews(text, kLineEnd);
+    const QList<QByteArrayView> lines = splitText(text, kLineEnd);
     std::vector<SpecimenRecord> records;
     records.reserve(lines.size());
     for (const QByteArrayView line : lines) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-QList<QByteArrayView> splitTextViews(QByteArrayView text, QByteArrayView separator) {
+QList<QByteArrayView> splitText(QByteArrayView text, QByteArrayView separator) {
     QList<QByteArrayView> pieces;
     const char* const data = text.data();
     const qsizetype size = text.size();
@@ -26,12 +26,5 @@ QList<QByteArrayView> splitTextViews(QByteArrayView text, QByteArrayView separat
     }
     if (pieceStart < size)
         pieces.append(text.sliced(pieceStart));
-    return pieces;
-}
-
-QList<QByteArray> splitText(const QByteArray& text, const QByteArray& separator) {
-    QList<QByteArray> pieces;
-    for (const QByteArrayView piece : splitTextViews(text, separator))
-        pieces.append(piece.toByteArray());
     return pieces;
 }
